@@ -1,0 +1,121 @@
+// POSIX implementation of the platform layer.
+#include "platform/platform.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+
+namespace platform {
+
+namespace {
+
+int descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
+
+// A write past the file-size limit must fail with EFBIG like any other write
+// error, so that it is reported, instead of killing the process.
+void ignore_file_size_signal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+bool write_all(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    ssize_t written = ::write(fd, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool list_current_directory(std::vector<std::string>& names) {
+  DIR* directory = ::opendir(".");
+  if (directory == nullptr) return false;
+  while (const dirent* entry = ::readdir(directory)) names.emplace_back(entry->d_name);
+  ::closedir(directory);
+  return true;
+}
+
+File::~File() { close(); }
+
+bool File::open_for_reading(const char* name) {
+  close();
+  // Non-blocking, so that a FIFO without a writer opens at once and is then
+  // refused by its type.
+  int fd = ::open(name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  handle_ = fd;
+  return true;
+}
+
+bool File::create_for_writing(const char* name) {
+  close();
+  ignore_file_size_signal();
+  int fd = ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  handle_ = fd;
+  return true;
+}
+
+bool File::open_for_appending(const char* name) {
+  close();
+  ignore_file_size_signal();
+  int fd = ::open(name, O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  handle_ = fd;
+  return true;
+}
+
+long long File::read(void* buffer, std::size_t size) {
+  auto* bytes = static_cast<char*>(buffer);
+  std::size_t total = 0;
+  while (total < size) {
+    ssize_t got = ::read(descriptor(handle_), bytes + total, size - total);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    if (got == 0) break;
+    total += static_cast<std::size_t>(got);
+  }
+  return static_cast<long long>(total);
+}
+
+bool File::seek(std::uint64_t offset) {
+  return ::lseek(descriptor(handle_), static_cast<off_t>(offset), SEEK_SET) >= 0;
+}
+
+bool File::size(std::uint64_t& length) {
+  struct stat status {};
+  if (::fstat(descriptor(handle_), &status) != 0) return false;
+  length = static_cast<std::uint64_t>(status.st_size);
+  return true;
+}
+
+bool File::write(const void* data, std::size_t size) {
+  return write_all(descriptor(handle_), static_cast<const char*>(data), size);
+}
+
+bool File::close() {
+  if (handle_ < 0) return true;
+  int fd = descriptor(handle_);
+  handle_ = -1;
+  return ::close(fd) == 0;
+}
+
+bool write_console(std::string_view message) {
+  return write_all(STDOUT_FILENO, message.data(), message.size());
+}
+
+}  // namespace platform
