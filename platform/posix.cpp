@@ -3,11 +3,17 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <iconv.h>
+#include <langinfo.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <csignal>
+#include <cstring>
+
+#include "platform/posix_terminal.h"
 
 namespace platform {
 
@@ -114,7 +120,59 @@ bool File::close() {
   return ::close(fd) == 0;
 }
 
+std::string terminal_charset() {
+  static const std::string charset = [] {
+    std::setlocale(LC_CTYPE, "");
+    std::string name = nl_langinfo(CODESET);
+    // What glibc and the BSDs call the C locale's ASCII.
+    if (name == "ANSI_X3.4-1968" || name == "ASCII" || name == "US-ASCII" || name.empty()) {
+      return std::string("UTF-8");
+    }
+    return name;
+  }();
+  return charset;
+}
+
+bool convert_from_cp866(std::string_view text, const std::string& charset, std::string& converted) {
+  for (const char* same : {"CP866", "IBM866", "866", "CSIBM866"}) {
+    if (::strcasecmp(charset.c_str(), same) == 0) return false;
+  }
+  iconv_t conversion = ::iconv_open(charset.c_str(), "CP866");
+  if (conversion == reinterpret_cast<iconv_t>(-1)) return false;
+  converted.clear();
+  char* in = const_cast<char*>(text.data());
+  std::size_t in_left = text.size();
+  char buffer[256];
+  while (in_left > 0) {
+    char* out = buffer;
+    std::size_t out_left = sizeof buffer;
+    std::size_t result = ::iconv(conversion, &in, &in_left, &out, &out_left);
+    converted.append(buffer, static_cast<std::size_t>(out - buffer));
+    if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+      // A character the terminal's charset cannot show.
+      converted += '?';
+      ++in;
+      --in_left;
+    }
+  }
+  // Stateful charsets may owe a closing shift sequence.
+  char* out = buffer;
+  std::size_t out_left = sizeof buffer;
+  if (::iconv(conversion, nullptr, nullptr, &out, &out_left) != static_cast<std::size_t>(-1)) {
+    converted.append(buffer, static_cast<std::size_t>(out - buffer));
+  }
+  ::iconv_close(conversion);
+  return true;
+}
+
 bool write_console(std::string_view message) {
+  if (::isatty(STDOUT_FILENO)) {
+    std::string converted;
+    if (convert_from_cp866(message, terminal_charset(), converted)) {
+      return write_all(STDOUT_FILENO, converted.data(), converted.size());
+    }
+  }
+  // Redirected output keeps the code-page-866 bytes that scripts expect.
   return write_all(STDOUT_FILENO, message.data(), message.size());
 }
 

@@ -29,6 +29,14 @@ Outcome run_kalvero(const std::filesystem::path& directory,
                     const std::vector<std::string>& arguments = {},
                     const Conditions& conditions = {});
 
+#ifndef _WIN32
+// Runs kalvero with its standard output on a pseudo-terminal, under the
+// locale `locale` (LC_ALL), and returns what the terminal received. Output
+// post-processing is off, so a "\n" arrives as it was written.
+Outcome run_kalvero_on_terminal(const std::filesystem::path& directory,
+                                const std::vector<std::string>& arguments, const std::string& locale);
+#endif
+
 }  // namespace testing_support
 
 #endif  // KALVERO_TESTS_SUPPORT_RUN_PROGRAM_H
