@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/messages.h"
@@ -28,12 +29,12 @@ int print_help() {
 // Creates the table file and writes the header and the lines of every
 // settings file in the current directory. False when the file cannot be
 // created; a failed write shows in finish().
-bool write_table(const std::string* selection_text, table::TableWriter& table) {
+bool write_table(std::string_view selection_text, table::TableWriter& table) {
   if (!table.create(kTableFileName)) return false;
   table.write(settings::kTableHeader);
   std::vector<std::string> names;
   platform::list_current_directory(names);  // nothing to examine when it cannot start
-  write_table_lines(names, selection_text, table);
+  write_table_lines(std::move(names), selection_text, table);
   return true;
 }
 
@@ -50,7 +51,8 @@ int run(int argument_count) {
   if (!selection_loaded) console_ok = platform::write_console(kSelectionNotFound);
 
   table::TableWriter table;
-  if (!write_table(selection_loaded ? &selection_text : nullptr, table)) {
+  // Without a selection file the text is empty and switches nothing off.
+  if (!write_table(selection_text, table)) {
     platform::write_console(kCannotOpenTable);
     return kFailure;
   }

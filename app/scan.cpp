@@ -1,8 +1,10 @@
 #include "app/scan.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "app/selection.h"
+#include "app/selection_index.h"
 #include "settings/settings_file.h"
 #include "settings/table_line.h"
 
@@ -19,15 +21,17 @@ void write_line(table::TableWriter& table, const settings::Image& image, setting
 
 }  // namespace
 
-void write_table_lines(const std::vector<std::string>& names, const std::string* selection_text,
+void write_table_lines(std::vector<std::string> names, std::string_view selection_text,
                        table::TableWriter& table) {
+  names.erase(std::remove_if(names.begin(), names.end(), is_directory_link), names.end());
+  // Indexed once, so that a selection file naming every unit of a large
+  // directory costs time in proportion to the directory, not its square.
+  const SelectionIndex selection(selection_text, names);
   settings::Image image;
-  for (const std::string& name : names) {
+  for (std::size_t i = 0; i < names.size(); ++i) {
     if (table.failed()) return;  // the run has failed; the rest would be lost too
-    if (is_directory_link(name)) continue;
-    BlockSwitches switches;
-    if (selection_text != nullptr) switches = look_up_switches(*selection_text, name);
-    if (!settings::read_settings_file(name.c_str(), image)) continue;
+    BlockSwitches switches = selection.switches(i);
+    if (!settings::read_settings_file(names[i].c_str(), image)) continue;
     if (switches.first) write_line(table, image, settings::Block::kFirst);
     if (switches.second) write_line(table, image, settings::Block::kSecond);
   }

@@ -36,7 +36,8 @@ class File {
   // Opens the file for writing at its end.
   bool open_for_appending(const char* name);
 
-  // Reads up to `size` bytes; fewer only at the end of the file.
+  // Reads up to `size` bytes; fewer only at the end of the file (a regular
+  // file's read comes back short only there).
   // Returns the count, or -1 on a read error.
   long long read(void* buffer, std::size_t size);
   // Places the next read at `offset` from the start.

@@ -84,18 +84,14 @@ bool File::open_for_appending(const char* name) {
 }
 
 long long File::read(void* buffer, std::size_t size) {
-  auto* bytes = static_cast<char*>(buffer);
-  std::size_t total = 0;
-  while (total < size) {
-    ssize_t got = ::read(descriptor(handle_), bytes + total, size - total);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return -1;
-    }
-    if (got == 0) break;
-    total += static_cast<std::size_t>(got);
+  // Only regular files are opened for reading, and a read of a regular file
+  // comes back short only at its end: one call is enough, and a small file
+  // costs no second call to find its end.
+  for (;;) {
+    ssize_t got = ::read(descriptor(handle_), buffer, size);
+    if (got >= 0) return got;
+    if (errno != EINTR) return -1;
   }
-  return static_cast<long long>(total);
 }
 
 bool File::seek(std::uint64_t offset) {

@@ -15,7 +15,7 @@ using testing_support::ScratchDirectory;
 // The names given to the scan, as an enumeration would yield them, and the
 // names of the units whose lines it wrote, in order.
 std::vector<std::string> units_listed(const ScratchDirectory& dir, const std::vector<std::string>& names,
-                                      const std::string* selection = nullptr) {
+                                      std::string_view selection = {}) {
   std::string table_path = (dir / "table").string();
   table::TableWriter table;
   EXPECT_TRUE(table.create(table_path.c_str()));
@@ -50,7 +50,7 @@ TEST(Scan, LooksUpTheNameAsTheEnumerationSpellsIt) {
   std::string a = (dir / "A").string();
   std::string b = (dir / "B").string();
   std::string selection = "0,1: " + a + "\n1,0: " + b + "\n";
-  EXPECT_EQ(units_listed(dir, {a, b}, &selection), (std::vector<std::string>{"A<=", "B=>"}));
+  EXPECT_EQ(units_listed(dir, {a, b}, selection), (std::vector<std::string>{"A<=", "B=>"}));
 }
 
 }  // namespace
