@@ -25,7 +25,15 @@ const std::string kRunUtf8 =
 
 class Terminal : public testing::TestWithParam<const char*> {};
 
+#ifdef _WIN32
+#define NEEDS_PSEUDO_TERMINAL() GTEST_SKIP() << "pseudo-terminals and locales are POSIX only"
+#else
+#define NEEDS_PSEUDO_TERMINAL() (void)0
+#endif
+
 TEST_P(Terminal, ShowsTheMessagesInUtf8) {
+  NEEDS_PSEUDO_TERMINAL();
+#ifndef _WIN32
   ScratchDirectory dir;
   Outcome run = testing_support::run_kalvero_on_terminal(dir.path(), {}, GetParam());
   EXPECT_EQ(run.status, 0);
@@ -33,6 +41,7 @@ TEST_P(Terminal, ShowsTheMessagesInUtf8) {
   Outcome help = testing_support::run_kalvero_on_terminal(dir.path(), {"-h"}, GetParam());
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out, kHelpUtf8);
+#endif
 }
 
 // A UTF-8 locale, and the plain C locale, which terminals show as UTF-8.
@@ -42,10 +51,13 @@ INSTANTIATE_TEST_SUITE_P(Locales, Terminal, testing::Values("C.UTF-8", "C"),
                          });
 
 TEST(Terminal, TheTableFileIsNeverConverted) {
+  NEEDS_PSEUDO_TERMINAL();
+#ifndef _WIN32
   ScratchDirectory dir;
   Outcome run = testing_support::run_kalvero_on_terminal(dir.path(), {}, "C.UTF-8");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(dir.read("Kalvero.txt"), testing_support::expected_table({}));
+#endif
 }
 
 TEST(Terminal, ThroughAPipeTheSameRunGivesCodePage866) {

@@ -77,7 +77,6 @@ TEST(ShortFile, ShorterThanTheSignatureIsNotListed) {
 }
 
 TEST(HugeFile, IsReadOnlyAtItsStart) {
-  POSIX_ONLY();
   ScratchDirectory dir;
   dir.write("HUGE", unit_file());
   dir.write("HUGE.NC", "%\r\nO1\r\n");
