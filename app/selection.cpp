@@ -1,7 +1,5 @@
 #include "app/selection.h"
 
-#include <cstring>
-
 #include "platform/platform.h"
 
 namespace app {
@@ -9,7 +7,7 @@ namespace app {
 namespace {
 constexpr std::size_t kFirstSwitchDistance = 5;
 constexpr std::size_t kSecondSwitchDistance = 3;
-constexpr std::size_t kReadSize = 64 * 1024;
+constexpr std::size_t kReadSize = std::size_t{64} * 1024;
 
 bool switch_is_off(std::string_view text, std::size_t position, std::size_t distance) {
   return position >= distance && text[position - distance] == '0';
@@ -30,9 +28,9 @@ bool load_selection_text(const char* name, std::string& text) {
       return false;
     }
     text.resize(start + static_cast<std::size_t>(got));
-    const void* zero = std::memchr(text.data() + start, 0, text.size() - start);
-    if (zero != nullptr) {
-      text.resize(static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    std::size_t zero = text.find('\0', start);
+    if (zero != std::string::npos) {
+      text.resize(zero);
       return true;
     }
     if (static_cast<std::size_t>(got) < kReadSize) return true;

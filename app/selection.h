@@ -13,9 +13,7 @@ namespace app {
 struct BlockSwitches {
   bool first = true;
   bool second = true;
-  bool operator==(const BlockSwitches& other) const {
-    return first == other.first && second == other.second;
-  }
+  bool operator==(const BlockSwitches& other) const { return first == other.first && second == other.second; }
 };
 
 // Loads the selection text: the file's bytes up to its first zero byte.

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   }
   ::closedir(directory);
 
-  std::vector<char> chunk(64 * 1024, ' ');
+  std::vector<char> chunk(std::size_t{64} * 1024, ' ');
   while (table_bytes > 0) {
     std::size_t size = table_bytes < chunk.size() ? static_cast<std::size_t>(table_bytes) : chunk.size();
     if (::write(table, chunk.data(), size) != static_cast<ssize_t>(size)) return 1;

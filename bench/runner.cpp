@@ -31,6 +31,7 @@ Timing run_in(const std::string& directory, const std::vector<std::string>& comm
     if (::chdir(directory.c_str()) != 0) _exit(126);
     std::freopen("/dev/null", "w", stdout);
     std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
     std::vector<std::string> copies = command;
     for (std::string& word : copies) argv.push_back(word.data());
     argv.push_back(nullptr);
@@ -66,8 +67,7 @@ Result measure(const std::string& kalvero, const std::string& floor, const std::
   bench::Workload workload;
   workload.settings_files = entries * 4 / 5;
   workload.other_file_size = other_file_size;
-  std::string directory = workdir + "/entries-" + std::to_string(entries) +
-                          (other_file_size ? "-large" : "");
+  std::string directory = workdir + "/entries-" + std::to_string(entries) + (other_file_size ? "-large" : "");
   std::filesystem::remove_all(directory);
   if (!bench::write_workload(directory, workload)) {
     std::fprintf(stderr, "cannot write %s\n", directory.c_str());
@@ -101,7 +101,8 @@ Result measure(const std::string& kalvero, const std::string& floor, const std::
 
 void print(const char* what, const Result& r) {
   std::printf("%-28s %8zu %11.1f %9.1f %7.2f %10.1f %9.1f\n", what, r.entries, r.kalvero * 1000,
-              r.floor * 1000, r.ratio, static_cast<double>(r.kalvero_kib) / 1024.0, static_cast<double>(r.floor_kib) / 1024.0);
+              r.floor * 1000, r.ratio, static_cast<double>(r.kalvero_kib) / 1024.0,
+              static_cast<double>(r.floor_kib) / 1024.0);
 }
 
 }  // namespace
@@ -114,8 +115,8 @@ int main(int argc, char** argv) {
   std::string kalvero = argv[1], floor = argv[2], workdir = argv[3];
   std::filesystem::create_directories(workdir);
 
-  std::printf("%-28s %8s %11s %9s %7s %10s %9s\n", "directory", "entries", "kalvero ms", "floor ms",
-              "ratio", "kalvero MiB", "floor MiB");
+  std::printf("%-28s %8s %11s %9s %7s %10s %9s\n", "directory", "entries", "kalvero ms", "floor ms", "ratio",
+              "kalvero MiB", "floor MiB");
   Result small = measure(kalvero, floor, workdir, 2500, 15, 0);
   print("shop", small);
   Result target = measure(kalvero, floor, workdir, 25000, 11, 0);

@@ -17,8 +17,8 @@ using BlockBytes = std::array<unsigned char, 7>;
 
 // The bytes of a settings file of `total_size` bytes (at least 91): the
 // signature, the name padded with zero bytes, both blocks, and filler.
-std::string settings_file_bytes(std::string_view unit_name, const BlockBytes& first,
-                                const BlockBytes& second, std::size_t total_size = 128);
+std::string settings_file_bytes(std::string_view unit_name, const BlockBytes& first, const BlockBytes& second,
+                                std::size_t total_size = 128);
 
 struct ShopUnit {
   std::string file_name;

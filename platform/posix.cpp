@@ -134,7 +134,8 @@ bool convert_from_cp866(std::string_view text, const std::string& charset, std::
     if (::strcasecmp(charset.c_str(), same) == 0) return false;
   }
   iconv_t conversion = ::iconv_open(charset.c_str(), "CP866");
-  if (conversion == reinterpret_cast<iconv_t>(-1)) return false;
+  // iconv_open() reports failure as (iconv_t)-1.
+  if (conversion == reinterpret_cast<iconv_t>(-1)) return false;  // NOLINT(performance-no-int-to-ptr)
   converted.clear();
   char* in = const_cast<char*>(text.data());
   std::size_t in_left = text.size();

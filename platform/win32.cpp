@@ -126,8 +126,7 @@ bool write_console(std::string_view message) {
   }
   // Redirected: the code-page-866 bytes through the C runtime's text stream,
   // which turns each "\n" into CR LF.
-  return std::fwrite(message.data(), 1, message.size(), stdout) == message.size() &&
-         std::fflush(stdout) == 0;
+  return std::fwrite(message.data(), 1, message.size(), stdout) == message.size() && std::fflush(stdout) == 0;
 }
 
 }  // namespace platform

@@ -13,8 +13,7 @@ void pad_short_image(Image& image, std::size_t length) {
 }
 
 bool has_signature(const Image& image, std::size_t length) {
-  return length >= kSignatureSize &&
-         std::memcmp(image.data(), kSignature.data(), kSignatureSize) == 0;
+  return length >= kSignatureSize && std::memcmp(image.data(), kSignature.data(), kSignatureSize) == 0;
 }
 
 bool read_settings_file(const char* name, Image& image) {
@@ -32,8 +31,7 @@ bool read_settings_file(const char* name, Image& image) {
 std::string_view unit_name(const Image& image) {
   const char* name = reinterpret_cast<const char*>(image.data() + kUnitNameOffset);
   const void* end = std::memchr(name, 0, kUnitNameSize);
-  std::size_t size = end ? static_cast<std::size_t>(static_cast<const char*>(end) - name)
-                         : kUnitNameSize;
+  std::size_t size = end ? static_cast<std::size_t>(static_cast<const char*>(end) - name) : kUnitNameSize;
   return {name, size};
 }
 

@@ -26,8 +26,8 @@ bool in_group(const char* line, std::string_view group) {
 }
 
 // One pass over the table's lines, writing those of `group`.
-bool write_group(std::uint64_t lines, std::string_view group, const ReadTable& read,
-                 const WriteTable& write, std::vector<char>& buffer) {
+bool write_group(std::uint64_t lines, std::string_view group, const ReadTable& read, const WriteTable& write,
+                 std::vector<char>& buffer) {
   std::uint64_t offset = kTableHeader.size();
   while (lines > 0) {
     std::size_t batch = lines < kLinesPerRead ? static_cast<std::size_t>(lines) : kLinesPerRead;

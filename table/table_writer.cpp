@@ -3,7 +3,7 @@
 namespace table {
 
 namespace {
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 }
 
 TableWriter::TableWriter() { buffer_.reserve(kBufferSize); }

@@ -11,9 +11,8 @@ namespace {
 
 // A table line of `type` ("RS ", "SER" or "PAR") whose name tells it apart.
 std::string line_of(const std::string& name, const std::string& type) {
-  std::string line = name + std::string(17 - name.size(), ' ') +
-                     "=> 00 00 00   00 00 00 00   %   lf  -  " + type +
-                     " 4-       CTS       \r\n";
+  std::string line = name + std::string(17 - name.size(), ' ') + "=> 00 00 00   00 00 00 00   %   lf  -  " +
+                     type + " 4-       CTS       \r\n";
   EXPECT_EQ(line.size(), 81u);
   return line;
 }
@@ -25,8 +24,8 @@ std::string grouped(const std::string& table) {
     if (offset >= table.size()) return 0;
     return static_cast<long long>(table.copy(buffer, size, static_cast<std::size_t>(offset)));
   };
-  EXPECT_TRUE(table::write_grouped_section(table.size(), read,
-                                           [&out](std::string_view bytes) { out += bytes; }));
+  EXPECT_TRUE(
+      table::write_grouped_section(table.size(), read, [&out](std::string_view bytes) { out += bytes; }));
   return out;
 }
 
@@ -54,10 +53,12 @@ TEST(GroupedSection, AllSerialLinesEndWithOneCrLf) {
 TEST(GroupedSection, TypeColumnsAloneDecide) {
   // A SER line whose flag4 also has the parallel bit; an RS line is told by
   // its two letters only.
-  std::string serial_parallel = "T                => 00 03 00   00 00 00 00   %   lf  -  SER 4      - byte   011\r\n";
+  std::string serial_parallel =
+      "T                => 00 03 00   00 00 00 00   %   lf  -  SER 4      - byte   011\r\n";
   std::string rs_any = line_of("R", "RS ");
   rs_any[58] = 'X';
-  EXPECT_EQ(grouped(kHeader + serial_parallel + rs_any), kSeparator + rs_any + kCrLf + serial_parallel + kCrLf);
+  EXPECT_EQ(grouped(kHeader + serial_parallel + rs_any),
+            kSeparator + rs_any + kCrLf + serial_parallel + kCrLf);
 }
 
 TEST(GroupedSection, TakesOnlyWholeLines) {

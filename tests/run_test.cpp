@@ -21,8 +21,8 @@ using testing_support::ScratchDirectory;
 
 // The unit lines expected from the settings files in `lines_by_file`, in the
 // order the directory's enumeration yields the files.
-std::vector<std::string> in_directory_order(const ScratchDirectory& dir,
-                                            const std::map<std::string, std::vector<std::string>>& lines_by_file) {
+std::vector<std::string> in_directory_order(
+    const ScratchDirectory& dir, const std::map<std::string, std::vector<std::string>>& lines_by_file) {
   std::vector<std::string> lines;
   for (const std::string& name : dir.names_in_order()) {
     auto found = lines_by_file.find(name);

@@ -35,9 +35,9 @@ TEST(SelectionIndex, AgreesWithThePlainSearch) {
       names.push_back(name);
     }
     if (!text.empty()) {
-      names.push_back(text.substr(0, 3));           // at the very start
-      names.push_back(text);                        // the whole text
-      names.push_back(text + "A");                  // longer than the text
+      names.push_back(text.substr(0, 3));             // at the very start
+      names.push_back(text);                          // the whole text
+      names.push_back(text + "A");                    // longer than the text
       names.push_back(text.substr(text.size() / 2));  // up to the end
     }
     names.push_back(names.front());  // a name twice
@@ -57,7 +57,8 @@ TEST(SelectionIndex, ManyNamesOfManyLengthsInALargeText) {
   for (int i = 0; i < 5000; ++i) {
     std::string name = "U" + std::to_string(i * 37 % 100000);
     names.push_back(name);
-    if (i % 5 != 0) text += std::string(1, "01"[random() % 2]) + "," + "01"[random() % 2] + ": " + name + "\r\n";
+    if (i % 5 != 0)
+      text += std::string(1, "01"[random() % 2]) + "," + "01"[random() % 2] + ": " + name + "\r\n";
   }
   app::SelectionIndex index(text, names);
   for (std::size_t i = 0; i < names.size(); ++i) {

@@ -44,7 +44,10 @@ const LookupCase kLookupCases[] = {
     {"and so switches off what the longer name's place says", "0,0:XA1\n1,1: A1\n", "A1", kNone},
     {"letter case differs", "0,0: a1\n", "A1", kBoth},
     {"characters four, two and one in front are not examined", "01011A1", "A1", kNone},
-    {"nor are they when they are zero", "1010" "0A1", "A1", kBoth},
+    {"nor are they when they are zero",
+     "1010"
+     "0A1",
+     "A1", kBoth},
     {"name at position 0", "A1 0,0: A1", "A1", kBoth},
     {"name at position 1", "0A1", "A1", kBoth},
     {"name at position 3: only the second switch exists", "0 0A1", "A1", kOnlyFirst},
@@ -58,7 +61,9 @@ INSTANTIATE_TEST_SUITE_P(Selection, Lookup, testing::ValuesIn(kLookupCases));
 
 TEST(LoadSelection, TextEndsAtTheFirstZeroByte) {
   testing_support::ScratchDirectory dir;
-  dir.write("Sorvane.cfg", std::string("0,0: A1\n\0" "0,0: B2\n", 17));
+  dir.write("Sorvane.cfg", std::string("0,0: A1\n\0"
+                                       "0,0: B2\n",
+                                       17));
   std::string text;
   ASSERT_TRUE(app::load_selection_text((dir / "Sorvane.cfg").string().c_str(), text));
   EXPECT_EQ(text, "0,0: A1\n");

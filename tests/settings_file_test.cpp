@@ -70,8 +70,9 @@ TEST(Recognition, NoPrefixOfTheSignaturePasses) {
 
 TEST(ShortImage, ContentIsFollowedByOneFFByteAndThenZeros) {
   for (std::size_t length = settings::kSignatureSize; length < settings::kImageSize; ++length) {
-    std::string content = example::settings_file_bytes("NAME", {1, 2, 3, 4, 5, 6, 7}, {8, 9, 10, 11, 12, 13, 14})
-                              .substr(0, length);
+    std::string content =
+        example::settings_file_bytes("NAME", {1, 2, 3, 4, 5, 6, 7}, {8, 9, 10, 11, 12, 13, 14})
+            .substr(0, length);
     Image image = image_of(content);
     EXPECT_EQ(0, std::memcmp(image.data(), content.data(), length)) << length;
     EXPECT_EQ(image[length], 0xFF) << length;

@@ -35,14 +35,15 @@ class TableLine : public testing::TestWithParam<LineCase> {};
 TEST_P(TableLine, DecodesEveryColumn) {
   const LineCase& c = GetParam();
   BlockBytes other{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  settings::Image image = c.block == Block::kFirst ? image_of(c.name, c.bytes, other)
-                                                   : image_of(c.name, other, c.bytes);
+  settings::Image image =
+      c.block == Block::kFirst ? image_of(c.name, c.bytes, other) : image_of(c.name, other, c.bytes);
   ASSERT_EQ(c.expected.size(), 79u) << "the case itself is malformed";
   EXPECT_EQ(line_text(settings::format_table_line(image, c.block)), c.expected + "\r\n");
 }
 
 // Columns:   0 name, 17 arrow, 20 flag3-5, 31 dc1-dc4, 45 eof, 49 LF, 53 dsp,
 //            56 typ, 60 89, 63 bps, 67 3, 69 synchr, 76 3CD.
+// clang-format off
 const LineCase kLineCases[] = {
     {"all-zero first block", "X", Block::kFirst, {0, 0, 0, 0, 0, 0, 0},
      "X                => 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       "},
@@ -109,6 +110,7 @@ const LineCase kLineCases[] = {
     {"3CD 010", "D", Block::kFirst, {0, 0x02, 0x20, 0, 0, 0, 0},
      "D                => 00 02 20   00 00 00 00   %   lf  -  PAR 4        byte   010"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Rules, TableLine, testing::ValuesIn(kLineCases),
                          [](const testing::TestParamInfo<LineCase>& param) {

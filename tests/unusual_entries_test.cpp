@@ -53,9 +53,10 @@ TEST(ShortFile, SignatureAloneIsListedWithNameFFAndZeroBlocks) {
   ScratchDirectory dir;
   dir.write("BARE", unit_file().substr(0, 43));
   expect_completed(run_kalvero(dir.path()));
-  EXPECT_EQ(dir.read("Kalvero.txt"),
-            expected_table({"\xFF                => 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       ",
-                            "\xFF                <= 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       "}));
+  EXPECT_EQ(
+      dir.read("Kalvero.txt"),
+      expected_table({"\xFF                => 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       ",
+                      "\xFF                <= 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       "}));
 }
 
 TEST(ShortFile, EndingInsideTheFirstBlockReadsFFThenZeros) {
@@ -63,9 +64,10 @@ TEST(ShortFile, EndingInsideTheFirstBlockReadsFFThenZeros) {
   // Ends after flag3 of block 1: flag4 reads 0xFF, everything after it 0x00.
   dir.write("CUT", unit_file().substr(0, 60));
   expect_completed(run_kalvero(dir.path()));
-  EXPECT_EQ(dir.read("Kalvero.txt"),
-            expected_table({"UNIT             => 28 ff 00   00 00 00 00   M2  lf  -  SER -      - byte   011",
-                            "UNIT             <= 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       "}));
+  EXPECT_EQ(
+      dir.read("Kalvero.txt"),
+      expected_table({"UNIT             => 28 ff 00   00 00 00 00   M2  lf  -  SER -      - byte   011",
+                      "UNIT             <= 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       "}));
 }
 
 TEST(ShortFile, ShorterThanTheSignatureIsNotListed) {
@@ -159,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteFailureCase{"inside the lines, signal not ignored", 1000, false},
                     WriteFailureCase{"after the first copy, in the separators", kFirstCopy + 4, true},
                     WriteFailureCase{"inside the grouped copy", kFirstCopy + 2000, true},
-                    WriteFailureCase{"inside the grouped copy, signal not ignored", kFirstCopy + 2000, false}));
+                    WriteFailureCase{"inside the grouped copy, signal not ignored", kFirstCopy + 2000,
+                                     false}));
 
 TEST(WriteFailure, FullDeviceIsReported) {
   POSIX_ONLY();

@@ -10,10 +10,10 @@
 namespace testing_support {
 
 struct Outcome {
-  int status = -1;       // the exit status; 128 + the signal when killed
+  int status = -1;  // the exit status; 128 + the signal when killed
   bool timed_out = false;
-  std::string out;       // standard output, byte-exact
-  std::string err;       // standard error
+  std::string out;  // standard output, byte-exact
+  std::string err;  // standard error
 };
 
 struct Conditions {
@@ -25,8 +25,7 @@ struct Conditions {
 
 // Runs kalvero with `arguments` in `directory`, its standard input empty,
 // for at most 30 seconds.
-Outcome run_kalvero(const std::filesystem::path& directory,
-                    const std::vector<std::string>& arguments = {},
+Outcome run_kalvero(const std::filesystem::path& directory, const std::vector<std::string>& arguments = {},
                     const Conditions& conditions = {});
 
 #ifndef _WIN32

@@ -1,9 +1,9 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
-#include <termios.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,6 +21,7 @@ constexpr auto kTimeLimit = std::chrono::seconds(30);
 
 [[noreturn]] void exec_kalvero(const std::vector<std::string>& arguments) {
   std::vector<char*> argv;
+  argv.reserve(arguments.size() + 2);
   std::string program = KALVERO_BINARY;
   argv.push_back(program.data());
   std::vector<std::string> copies = arguments;
@@ -31,8 +32,8 @@ constexpr auto kTimeLimit = std::chrono::seconds(30);
 }
 
 [[noreturn]] void exec_child(const std::filesystem::path& directory,
-                             const std::vector<std::string>& arguments,
-                             const Conditions& conditions, int out, int err) {
+                             const std::vector<std::string>& arguments, const Conditions& conditions, int out,
+                             int err) {
   int null = ::open("/dev/null", O_RDONLY);
   if (null < 0 || ::dup2(null, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) _exit(126);
   if (::chdir(directory.c_str()) != 0) _exit(126);
@@ -56,14 +57,15 @@ void collect(pid_t child, std::vector<Stream> streams, Outcome& outcome) {
   auto deadline = std::chrono::steady_clock::now() + kTimeLimit;
   std::size_t open_streams = streams.size();
   while (open_streams > 0) {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
+    auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) {
       outcome.timed_out = true;
       ::kill(child, SIGKILL);
       break;
     }
     std::vector<pollfd> polled;
+    polled.reserve(streams.size());
     for (const Stream& stream : streams) polled.push_back({stream.fd, POLLIN, 0});
     if (::poll(polled.data(), polled.size(), static_cast<int>(left.count())) < 0) continue;
     for (std::size_t i = 0; i < streams.size(); ++i) {
@@ -90,8 +92,8 @@ void collect(pid_t child, std::vector<Stream> streams, Outcome& outcome) {
 
 }  // namespace
 
-Outcome run_kalvero(const std::filesystem::path& directory,
-                    const std::vector<std::string>& arguments, const Conditions& conditions) {
+Outcome run_kalvero(const std::filesystem::path& directory, const std::vector<std::string>& arguments,
+                    const Conditions& conditions) {
   int out[2];
   int err[2];
   if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
