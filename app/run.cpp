@@ -73,7 +73,6 @@ int run(int argument_count) {
       return kFailure;
   }
 
-  selection_text = std::string();
   console_ok = platform::write_console(kCompleted) && console_ok;
   return console_ok ? kSuccess : kFailure;
 }

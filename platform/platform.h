@@ -27,13 +27,15 @@ class File {
   File(const File&) = delete;
   File& operator=(const File&) = delete;
 
-  // Opens a regular file (symbolic links followed) for reading. Fails, without
-  // ever blocking, for anything else: absent, unreadable, a directory, a FIFO,
-  // a device.
+  // Each opening takes regular files only (symbolic links followed) and
+  // fails, without ever blocking, for anything else: absent, not permitted,
+  // a directory, a FIFO, a device.
+
+  // Opens the file for reading.
   bool open_for_reading(const char* name);
   // Creates the file for writing, truncating an earlier one.
   bool create_for_writing(const char* name);
-  // Opens the file for writing at its end.
+  // Opens the existing file for writing at its end.
   bool open_for_appending(const char* name);
 
   // Reads up to `size` bytes; fewer only at the end of the file (a regular
@@ -50,6 +52,12 @@ class File {
   bool close();
 
  private:
+#ifndef _WIN32
+  bool open_regular(const char* name, int flags);
+#else
+  bool open_disk_file(const char* name, unsigned long access, unsigned long disposition);
+#endif
+
   std::intptr_t handle_ = -1;
 };
 

@@ -50,35 +50,30 @@ bool list_current_directory(std::vector<std::string>& names) {
 
 File::~File() { close(); }
 
-bool File::open_for_reading(const char* name) {
+bool File::open_for_reading(const char* name) { return open_regular(name, O_RDONLY); }
+
+bool File::create_for_writing(const char* name) {
+  ignore_file_size_signal();
+  return open_regular(name, O_WRONLY | O_CREAT | O_TRUNC);
+}
+
+bool File::open_for_appending(const char* name) {
+  ignore_file_size_signal();
+  return open_regular(name, O_WRONLY | O_APPEND);
+}
+
+bool File::open_regular(const char* name, int flags) {
   close();
-  // Non-blocking, so that a FIFO without a writer opens at once and is then
-  // refused by its type.
-  int fd = ::open(name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  // Non-blocking, so that a FIFO opens at once (or fails at once, for
+  // writing without a reader) and is then refused by its type. A regular
+  // file's reads and writes do not care.
+  int fd = ::open(name, flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     ::close(fd);
     return false;
   }
-  handle_ = fd;
-  return true;
-}
-
-bool File::create_for_writing(const char* name) {
-  close();
-  ignore_file_size_signal();
-  int fd = ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  handle_ = fd;
-  return true;
-}
-
-bool File::open_for_appending(const char* name) {
-  close();
-  ignore_file_size_signal();
-  int fd = ::open(name, O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return false;
   handle_ = fd;
   return true;
 }

@@ -19,13 +19,6 @@ constexpr UINT kCodePage866 = 866;
 HANDLE handle_of(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 std::intptr_t stored(HANDLE handle) { return reinterpret_cast<std::intptr_t>(handle); }
 
-bool open_handle(std::intptr_t& slot, const char* name, DWORD access, DWORD disposition) {
-  HANDLE file = ::CreateFileA(name, access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  slot = stored(file);
-  return true;
-}
-
 bool write_to_console(HANDLE console, std::string_view message) {
   std::string text;
   for (char c : message) {
@@ -56,26 +49,26 @@ bool list_current_directory(std::vector<std::string>& names) {
 
 File::~File() { close(); }
 
-bool File::open_for_reading(const char* name) {
+bool File::open_for_reading(const char* name) { return open_disk_file(name, GENERIC_READ, OPEN_EXISTING); }
+
+bool File::create_for_writing(const char* name) { return open_disk_file(name, GENERIC_WRITE, CREATE_ALWAYS); }
+
+bool File::open_for_appending(const char* name) {
+  return open_disk_file(name, FILE_APPEND_DATA | SYNCHRONIZE, OPEN_EXISTING);
+}
+
+bool File::open_disk_file(const char* name, unsigned long access, unsigned long disposition) {
   close();
   // A directory does not open without backup semantics; what opens but is
   // not a disk file (a device, a pipe) is refused by its type.
-  if (!open_handle(handle_, name, GENERIC_READ, OPEN_EXISTING)) return false;
-  if (::GetFileType(handle_of(handle_)) != FILE_TYPE_DISK) {
+  HANDLE file = ::CreateFileA(name, access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  handle_ = stored(file);
+  if (::GetFileType(file) != FILE_TYPE_DISK) {
     close();
     return false;
   }
   return true;
-}
-
-bool File::create_for_writing(const char* name) {
-  close();
-  return open_handle(handle_, name, GENERIC_WRITE, CREATE_ALWAYS);
-}
-
-bool File::open_for_appending(const char* name) {
-  close();
-  return open_handle(handle_, name, FILE_APPEND_DATA | SYNCHRONIZE, OPEN_EXISTING);
 }
 
 long long File::read(void* buffer, std::size_t size) {

@@ -3,6 +3,7 @@
 // what failed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -164,14 +165,38 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteFailureCase{"inside the grouped copy, signal not ignored", kFirstCopy + 2000,
                                      false}));
 
-TEST(WriteFailure, FullDeviceIsReported) {
+// A table file that is not a regular file cannot be written and read back:
+// it is refused at once, without waiting on a FIFO that has no reader.
+class TableNotAFile : public testing::TestWithParam<const char*> {};
+
+TEST_P(TableNotAFile, IsReportedAsNotOpenable) {
   POSIX_ONLY();
+#ifndef _WIN32
   ScratchDirectory dir;
   dir.write("UNIT", unit_file());
-  fs::create_symlink("/dev/full", dir / "Kalvero.txt");
+  std::string kind = GetParam();
+  if (kind == "fifo") {
+    ASSERT_EQ(::mkfifo((dir / "Kalvero.txt").c_str(), 0666), 0);
+  }
+  if (kind == "device") fs::create_symlink("/dev/full", dir / "Kalvero.txt");
+  if (kind == "dangling link into a directory that is not there") {
+    fs::create_symlink(dir / "gone" / "table", dir / "Kalvero.txt");
+  }
   Outcome outcome = run_kalvero(dir.path());
+  EXPECT_FALSE(outcome.timed_out);
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.out, testing_support::kNotFoundMessage + testing_support::kWriteErrorMessage);
+  EXPECT_EQ(outcome.out, testing_support::kNotFoundMessage + testing_support::kCannotOpenMessage);
+  EXPECT_EQ(outcome.err, "");
+#endif
 }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, TableNotAFile,
+                         testing::Values("fifo", "device",
+                                         "dangling link into a directory that is not there"),
+                         [](const testing::TestParamInfo<const char*>& param) {
+                           std::string name = param.param;
+                           std::replace(name.begin(), name.end(), ' ', '_');
+                           return name;
+                         });
 
 }  // namespace
