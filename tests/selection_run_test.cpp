@@ -23,18 +23,11 @@ using testing_support::Outcome;
 using testing_support::run_kalvero;
 using testing_support::ScratchDirectory;
 
-std::string first_line(const std::string& unit) {
-  return unit + std::string(17 - unit.size(), ' ') +
-         "=> 28 01 09   11 12 13 14   %   lf  +  SER 4- 9600+ XON-      ";
-}
-std::string second_line(const std::string& unit) {
-  return unit + std::string(17 - unit.size(), ' ') +
-         "<= 00 4a 55   11 12 13 cf   ^   lf  +  PAR -        block+ 001";
-}
+using testing_support::unit_first_line;
+using testing_support::unit_second_line;
 
 void write_unit(const ScratchDirectory& dir, const std::string& file, const std::string& unit) {
-  dir.write(file, example::settings_file_bytes(unit, {0x28, 0x01, 0x09, 0x11, 0x12, 0x13, 0x14},
-                                               {0x00, 0x4A, 0x55, 0x11, 0x12, 0x13, 0xCF}));
+  dir.write(file, testing_support::unit_file(unit));
 }
 
 // The lines of the units in directory order, as `kept` says for each file.
@@ -44,8 +37,8 @@ std::vector<std::string> kept_lines(const ScratchDirectory& dir,
   for (const std::string& name : dir.names_in_order()) {
     auto found = kept.find(name);
     if (found == kept.end()) continue;
-    if (found->second.first) lines.push_back(first_line(name));
-    if (found->second.second) lines.push_back(second_line(name));
+    if (found->second.first) lines.push_back(unit_first_line(name));
+    if (found->second.second) lines.push_back(unit_second_line(name));
   }
   return lines;
 }
@@ -83,7 +76,7 @@ TEST(SelectionRun, EmptyFileKeepsEveryLineWithoutAMessage) {
   dir.write("Sorvane.cfg", "");
   Outcome outcome = run_kalvero(dir.path());
   EXPECT_EQ(outcome.out, testing_support::kCompletedMessage);
-  EXPECT_EQ(dir.read("Kalvero.txt"), expected_table({first_line("U1"), second_line("U1")}));
+  EXPECT_EQ(dir.read("Kalvero.txt"), expected_table({unit_first_line("U1"), unit_second_line("U1")}));
 }
 
 TEST(SelectionRun, ASelectionFileThatIsASettingsFileIsListedToo) {
@@ -96,8 +89,8 @@ TEST(SelectionRun, ASelectionFileThatIsASettingsFileIsListedToo) {
   for (const std::string& name : dir.names_in_order()) {
     std::string unit = name == "Sorvane.cfg" ? "SELF" : name;
     if (name == "Kalvero.txt") continue;
-    lines.push_back(first_line(unit));
-    lines.push_back(second_line(unit));
+    lines.push_back(unit_first_line(unit));
+    lines.push_back(unit_second_line(unit));
   }
   EXPECT_EQ(dir.read("Kalvero.txt"), expected_table(lines));
 }
@@ -127,7 +120,7 @@ TEST_P(UnreadableSelection, CountsAsAbsent) {
   EXPECT_FALSE(outcome.timed_out);
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.out, testing_support::kNotFoundMessage + testing_support::kCompletedMessage);
-  EXPECT_EQ(dir.read("Kalvero.txt"), expected_table({first_line("U1"), second_line("U1")}));
+  EXPECT_EQ(dir.read("Kalvero.txt"), expected_table({unit_first_line("U1"), unit_second_line("U1")}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableSelection,

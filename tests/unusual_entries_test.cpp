@@ -27,15 +27,9 @@ using testing_support::Outcome;
 using testing_support::run_kalvero;
 using testing_support::ScratchDirectory;
 
-const std::string kUnitLine1 =
-    "UNIT             => 28 01 09   11 12 13 14   %   lf  +  SER 4- 9600+ XON-      ";
-const std::string kUnitLine2 =
-    "UNIT             <= 00 4a 55   11 12 13 cf   ^   lf  +  PAR -        block+ 001";
-
-std::string unit_file(std::size_t size = 128) {
-  return example::settings_file_bytes("UNIT", {0x28, 0x01, 0x09, 0x11, 0x12, 0x13, 0x14},
-                                      {0x00, 0x4A, 0x55, 0x11, 0x12, 0x13, 0xCF}, size);
-}
+using testing_support::unit_file;
+const std::string kUnitLine1 = testing_support::unit_first_line("UNIT");
+const std::string kUnitLine2 = testing_support::unit_second_line("UNIT");
 
 void expect_completed(const Outcome& outcome) {
   EXPECT_FALSE(outcome.timed_out);
@@ -52,7 +46,7 @@ void expect_completed(const Outcome& outcome) {
 
 TEST(ShortFile, SignatureAloneIsListedWithNameFFAndZeroBlocks) {
   ScratchDirectory dir;
-  dir.write("BARE", unit_file().substr(0, 43));
+  dir.write("BARE", unit_file("UNIT").substr(0, 43));
   expect_completed(run_kalvero(dir.path()));
   EXPECT_EQ(
       dir.read("Kalvero.txt"),
@@ -63,7 +57,7 @@ TEST(ShortFile, SignatureAloneIsListedWithNameFFAndZeroBlocks) {
 TEST(ShortFile, EndingInsideTheFirstBlockReadsFFThenZeros) {
   ScratchDirectory dir;
   // Ends after flag3 of block 1: flag4 reads 0xFF, everything after it 0x00.
-  dir.write("CUT", unit_file().substr(0, 60));
+  dir.write("CUT", unit_file("UNIT").substr(0, 60));
   expect_completed(run_kalvero(dir.path()));
   EXPECT_EQ(
       dir.read("Kalvero.txt"),
@@ -73,7 +67,7 @@ TEST(ShortFile, EndingInsideTheFirstBlockReadsFFThenZeros) {
 
 TEST(ShortFile, ShorterThanTheSignatureIsNotListed) {
   ScratchDirectory dir;
-  dir.write("STUB", unit_file().substr(0, 42));
+  dir.write("STUB", unit_file("UNIT").substr(0, 42));
   dir.write("EMPTY", "");
   expect_completed(run_kalvero(dir.path()));
   EXPECT_EQ(dir.read("Kalvero.txt"), expected_table({}));
@@ -81,7 +75,7 @@ TEST(ShortFile, ShorterThanTheSignatureIsNotListed) {
 
 TEST(HugeFile, IsReadOnlyAtItsStart) {
   ScratchDirectory dir;
-  dir.write("HUGE", unit_file());
+  dir.write("HUGE", unit_file("UNIT"));
   dir.write("HUGE.NC", "%\r\nO1\r\n");
   // Eight gibibytes, sparse: reading it whole would take minutes and memory.
   fs::resize_file(dir / "HUGE", std::uint64_t{8} << 30);
@@ -94,7 +88,7 @@ TEST(SpecialFiles, AreSkippedWithoutBlocking) {
   POSIX_ONLY();
 #ifndef _WIN32
   ScratchDirectory dir;
-  dir.write("UNIT", unit_file());
+  dir.write("UNIT", unit_file("UNIT"));
   ASSERT_EQ(::mkfifo((dir / "FIFO").c_str(), 0666), 0);
   fs::create_symlink("/dev/zero", dir / "ZERO");
   fs::create_symlink("/dev/null", dir / "NULL");
@@ -118,7 +112,7 @@ TEST(Links, ALinkToASettingsFileIsListed) {
   POSIX_ONLY();
   ScratchDirectory dir;
   ScratchDirectory elsewhere;
-  elsewhere.write("REAL", unit_file());
+  elsewhere.write("REAL", unit_file("UNIT"));
   fs::create_symlink(elsewhere / "REAL", dir / "LINKED");
   expect_completed(run_kalvero(dir.path()));
   EXPECT_EQ(dir.read("Kalvero.txt"), expected_table({kUnitLine1, kUnitLine2}));
@@ -141,7 +135,7 @@ TEST_P(WriteFailure, IsReportedAndNotSuccess) {
   POSIX_ONLY();
   ScratchDirectory dir;
   for (int i = 0; i < 30; ++i) {
-    dir.write("UNIT" + std::to_string(i), unit_file());
+    dir.write("UNIT" + std::to_string(i), unit_file("UNIT"));
   }
   testing_support::Conditions conditions;
   conditions.file_size_limit = GetParam().file_size_limit;
@@ -173,7 +167,7 @@ TEST_P(TableNotAFile, IsReportedAsNotOpenable) {
   POSIX_ONLY();
 #ifndef _WIN32
   ScratchDirectory dir;
-  dir.write("UNIT", unit_file());
+  dir.write("UNIT", unit_file("UNIT"));
   std::string kind = GetParam();
   if (kind == "fifo") {
     ASSERT_EQ(::mkfifo((dir / "Kalvero.txt").c_str(), 0666), 0);

@@ -18,10 +18,8 @@ using testing_support::Outcome;
 using testing_support::run_kalvero;
 using testing_support::ScratchDirectory;
 
-const std::string kUnitLine1 =
-    "UNIT             => 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       ";
-const std::string kUnitLine2 =
-    "UNIT             <= 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       ";
+const std::string kUnitLine1 = testing_support::unit_first_line("UNIT");
+const std::string kUnitLine2 = testing_support::unit_second_line("UNIT");
 
 class Held {
  public:
@@ -39,7 +37,7 @@ class Held {
 
 TEST(Windows, TheTableCanBeWrittenWhileAViewerHoldsItOpen) {
   ScratchDirectory dir;
-  dir.write("UNIT", example::settings_file_bytes("UNIT", {}, {}));
+  dir.write("UNIT", testing_support::unit_file("UNIT"));
   Held viewer(dir / "Kalvero.txt", FILE_SHARE_READ | FILE_SHARE_WRITE);
   ASSERT_TRUE(viewer.held());
   Outcome outcome = run_kalvero(dir.path());
@@ -50,8 +48,8 @@ TEST(Windows, TheTableCanBeWrittenWhileAViewerHoldsItOpen) {
 
 TEST(Windows, AFileHeldWithoutSharingIsSkippedSilently) {
   ScratchDirectory dir;
-  dir.write("UNIT", example::settings_file_bytes("UNIT", {}, {}));
-  dir.write("LOCKED", example::settings_file_bytes("LOCKED", {}, {}));
+  dir.write("UNIT", testing_support::unit_file("UNIT"));
+  dir.write("LOCKED", testing_support::unit_file("LOCKED"));
   Held editor(dir / "LOCKED", 0);
   ASSERT_TRUE(editor.held());
   Outcome outcome = run_kalvero(dir.path());

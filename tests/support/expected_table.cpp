@@ -1,5 +1,7 @@
 #include "support/expected_table.h"
 
+#include "example/shop.h"
+
 namespace testing_support {
 
 namespace {
@@ -60,6 +62,21 @@ std::string expected_table(const std::vector<std::string>& lines) {
     }
   }
   return table;
+}
+
+std::string unit_file(const std::string& name, std::size_t size) {
+  return example::settings_file_bytes(name, {0x28, 0x01, 0x09, 0x11, 0x12, 0x13, 0x14},
+                                      {0x00, 0x4A, 0x55, 0x11, 0x12, 0x13, 0xCF}, size);
+}
+
+std::string unit_first_line(const std::string& name) {
+  return name + std::string(17 - name.size(), ' ') +
+         "=> 28 01 09   11 12 13 14   %   lf  +  SER 4- 9600+ XON-      ";
+}
+
+std::string unit_second_line(const std::string& name) {
+  return name + std::string(17 - name.size(), ' ') +
+         "<= 00 4a 55   11 12 13 cf   ^   lf  +  PAR -        block+ 001";
 }
 
 }  // namespace testing_support

@@ -2,6 +2,7 @@
 #ifndef KALVERO_TESTS_SUPPORT_EXPECTED_TABLE_H
 #define KALVERO_TESTS_SUPPORT_EXPECTED_TABLE_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,13 @@ extern const std::string kCompletedMessage;
 // header, every line with CR LF, four CR LF pairs, and the lines again
 // grouped RS, SER, PAR with CR LF between the groups.
 std::string expected_table(const std::vector<std::string>& lines);
+
+// A settings file of `size` bytes for the unit `name`: its first block a
+// serial line at 9600 baud with XON, its second a parallel port.
+std::string unit_file(const std::string& name, std::size_t size = 128);
+// The two lines that unit_file(name) gives.
+std::string unit_first_line(const std::string& name);
+std::string unit_second_line(const std::string& name);
 
 }  // namespace testing_support
 
