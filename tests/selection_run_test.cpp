@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "example/shop.h"
 #include "support/expected_table.h"
 #include "support/run_program.h"
 #include "support/scratch_directory.h"
