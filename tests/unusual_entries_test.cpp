@@ -43,34 +43,42 @@ void expect_completed(const Outcome& outcome) {
 #define POSIX_ONLY() (void)0
 #endif
 
-TEST(ShortFile, SignatureAloneIsListedWithNameFFAndZeroBlocks) {
+// A file cut short after `length` bytes of a settings file: listed when the
+// signature is whole, the byte after its end reading 0xFF, all beyond 0x00.
+struct ShortFileCase {
+  const char* what;
+  std::size_t length;
+  std::vector<std::string> lines;
+};
+
+void PrintTo(const ShortFileCase& c, std::ostream* os) { *os << c.what; }
+
+class ShortFile : public testing::TestWithParam<ShortFileCase> {};
+
+TEST_P(ShortFile, IsReadAsFarAsItGoes) {
   ScratchDirectory dir;
-  dir.write("BARE", unit_file("UNIT").substr(0, 43));
+  dir.write("SHORT", unit_file("UNIT").substr(0, GetParam().length));
   expect_completed(run_kalvero(dir.path()));
-  EXPECT_EQ(
-      dir.read("Kalvero.txt"),
-      expected_table({"\xFF                => 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       ",
-                      "\xFF                <= 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       "}));
+  EXPECT_EQ(dir.read("Kalvero.txt"), expected_table(GetParam().lines));
 }
 
-TEST(ShortFile, EndingInsideTheFirstBlockReadsFFThenZeros) {
-  ScratchDirectory dir;
-  // Ends after flag3 of block 1: flag4 reads 0xFF, everything after it 0x00.
-  dir.write("CUT", unit_file("UNIT").substr(0, 60));
-  expect_completed(run_kalvero(dir.path()));
-  EXPECT_EQ(
-      dir.read("Kalvero.txt"),
-      expected_table({"UNIT             => 28 ff 00   00 00 00 00   M2  lf  -  SER -      - byte   011",
-                      "UNIT             <= 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       "}));
-}
-
-TEST(ShortFile, ShorterThanTheSignatureIsNotListed) {
-  ScratchDirectory dir;
-  dir.write("STUB", unit_file("UNIT").substr(0, 42));
-  dir.write("EMPTY", "");
-  expect_completed(run_kalvero(dir.path()));
-  EXPECT_EQ(dir.read("Kalvero.txt"), expected_table({}));
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lengths, ShortFile, testing::Values(
+    ShortFileCase{"empty", 0, {}},
+    ShortFileCase{"one byte short of the signature", 42, {}},
+    ShortFileCase{"the signature alone: name FF, zero blocks", 43, {
+        "\xFF                => 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       ",
+        "\xFF                <= 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       "}},
+    // Ends after flag3 of block 1: flag4 reads 0xFF.
+    ShortFileCase{"ending inside the first block", 60, {
+        "UNIT             => 28 ff 00   00 00 00 00   M2  lf  -  SER -      - byte   011",
+        "UNIT             <= 00 00 00   00 00 00 00   %   lf  -  RS  4-       CTS       "}},
+    ShortFileCase{"ending one byte before the end of the second block", 90, {
+        testing_support::unit_first_line("UNIT"),
+        "UNIT             <= 00 4a 55   11 12 13 ff   ^   lf  +  PAR -        block+ 001"}},
+    ShortFileCase{"91 bytes: nothing is missing", 91, {
+        testing_support::unit_first_line("UNIT"), testing_support::unit_second_line("UNIT")}}));
+// clang-format on
 
 TEST(HugeFile, IsReadOnlyAtItsStart) {
   ScratchDirectory dir;
