@@ -10,7 +10,6 @@ namespace app {
 
 namespace {
 
-constexpr std::size_t kAbsent = std::string_view::npos;
 constexpr std::uint64_t kBase = 0x100000001B3ull;  // odd, so powers never vanish
 constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15ull;
 
@@ -95,7 +94,7 @@ class StartFilter {
 }  // namespace
 
 SelectionIndex::SelectionIndex(std::string_view text, const std::vector<std::string>& names)
-    : text_(text), first_position_(names.size(), kAbsent) {
+    : switches_(names.size()) {
   if (text.empty() || names.empty()) return;
   // One pass over the text. At a position that may start a name, the hash
   // of every window up to the longest name's length is looked up: the first
@@ -107,6 +106,7 @@ SelectionIndex::SelectionIndex(std::string_view text, const std::vector<std::str
   }
   const std::size_t longest = has_length.size() - 1;
   const NameTable table(names);
+  std::vector<bool> found(names.size(), false);
   const StartFilter filter(names);
   std::size_t missing = names.size();
   for (std::size_t position = 0; position < text.size() && missing > 0; ++position) {
@@ -118,16 +118,16 @@ SelectionIndex::SelectionIndex(std::string_view text, const std::vector<std::str
       std::size_t length = i - position + 1;
       if (!has_length[length]) continue;
       table.for_each_match(hash, text.substr(position, length), [&](std::size_t name) {
-        if (first_position_[name] != kAbsent) return;
-        first_position_[name] = position;
+        if (found[name]) return;
+        found[name] = true;
+        // Decided while this part of the text is at hand.
+        switches_[name] = switches_at(text, position);
         --missing;
       });
     }
   }
 }
 
-BlockSwitches SelectionIndex::switches(std::size_t name_index) const {
-  return switches_at(text_, first_position_[name_index]);
-}
+BlockSwitches SelectionIndex::switches(std::size_t name_index) const { return switches_[name_index]; }
 
 }  // namespace app

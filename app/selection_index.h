@@ -16,15 +16,14 @@ namespace app {
 // of the name's first occurrence as a plain substring of the text.
 class SelectionIndex {
  public:
-  // `names` must outlive the index only during construction.
+  // Neither the text nor the names are needed after construction.
   SelectionIndex(std::string_view text, const std::vector<std::string>& names);
 
   // The switches of names[name_index].
   BlockSwitches switches(std::size_t name_index) const;
 
  private:
-  std::string_view text_;
-  std::vector<std::size_t> first_position_;  // per name; npos when absent
+  std::vector<BlockSwitches> switches_;  // per name
 };
 
 }  // namespace app
