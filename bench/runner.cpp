@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -54,48 +55,71 @@ double median(std::vector<double> values) {
 }
 
 struct Result {
-  std::size_t entries;
-  double kalvero;
-  double floor;
-  double ratio;
-  long kalvero_kib;
-  long floor_kib;
-};
-
-Result measure(const std::string& kalvero, const std::string& floor, const std::string& workdir,
-               std::size_t entries, int pairs, std::uint64_t other_file_size) {
-  bench::Workload workload;
-  workload.settings_files = entries * 4 / 5;
-  workload.other_file_size = other_file_size;
-  std::string directory = workdir + "/entries-" + std::to_string(entries) + (other_file_size ? "-large" : "");
-  std::filesystem::remove_all(directory);
-  if (!bench::write_workload(directory, workload)) {
-    std::fprintf(stderr, "cannot write %s\n", directory.c_str());
-    std::exit(1);
-  }
-  // Warm the caches, and learn how many table bytes the floor is to write.
-  if (run_in(directory, {kalvero}).status != 0) {
-    std::fprintf(stderr, "kalvero failed in %s\n", directory.c_str());
-    std::exit(1);
-  }
-  std::string table_bytes = std::to_string(std::filesystem::file_size(directory + "/Kalvero.txt"));
-  run_in(directory, {floor, table_bytes});
-
+  std::size_t entries = 0;
+  double kalvero = 0;  // median seconds
+  double floor = 0;
+  double ratio = 0;  // median of the per-pair ratios
+  long kalvero_kib = 0;
+  long floor_kib = 0;
   std::vector<double> kalvero_times, floor_times, ratios;
-  Result result{entries, 0, 0, 0, 0, 0};
-  for (int pair = 0; pair < pairs; ++pair) {
-    Timing k = run_in(directory, {kalvero});
-    Timing f = run_in(directory, {floor, table_bytes});
+
+  void add(const Timing& k, const Timing& f) {
     kalvero_times.push_back(k.seconds);
     floor_times.push_back(f.seconds);
     ratios.push_back(k.seconds / f.seconds);
-    result.kalvero_kib = std::max(result.kalvero_kib, k.peak_kib);
-    result.floor_kib = std::max(result.floor_kib, f.peak_kib);
+    kalvero_kib = std::max(kalvero_kib, k.peak_kib);
+    floor_kib = std::max(floor_kib, f.peak_kib);
+    kalvero = median(kalvero_times);
+    floor = median(floor_times);
+    ratio = median(ratios);
   }
-  result.kalvero = median(kalvero_times);
-  result.floor = median(floor_times);
-  result.ratio = median(ratios);
-  std::filesystem::remove_all(directory);
+};
+
+// A workload directory, warmed, with the table size the floor is to write.
+struct Directory {
+  std::string path;
+  std::string table_bytes;
+  std::size_t entries;
+};
+
+Directory prepare(const std::string& kalvero, const std::string& floor, const std::string& workdir,
+                  std::size_t entries, std::uint64_t other_file_size) {
+  bench::Workload workload;
+  workload.settings_files = entries * 4 / 5;
+  workload.other_file_size = other_file_size;
+  Directory directory{workdir + "/entries-" + std::to_string(entries) + (other_file_size ? "-large" : ""), "",
+                      entries};
+  std::filesystem::remove_all(directory.path);
+  if (!bench::write_workload(directory.path, workload)) {
+    std::fprintf(stderr, "cannot write %s\n", directory.path.c_str());
+    std::exit(1);
+  }
+  // Warm the caches, and learn how many table bytes the floor is to write.
+  if (run_in(directory.path, {kalvero}).status != 0) {
+    std::fprintf(stderr, "kalvero failed in %s\n", directory.path.c_str());
+    std::exit(1);
+  }
+  directory.table_bytes = std::to_string(std::filesystem::file_size(directory.path + "/Kalvero.txt"));
+  run_in(directory.path, {floor, directory.table_bytes});
+  return directory;
+}
+
+// Kalvero and then the floor, once each, on the same directory; the
+// timings go to every result given.
+void run_pair(const std::string& kalvero, const std::string& floor, const Directory& directory,
+              std::initializer_list<Result*> results) {
+  Timing k = run_in(directory.path, {kalvero});
+  Timing f = run_in(directory.path, {floor, directory.table_bytes});
+  for (Result* result : results) {
+    result->entries = directory.entries;
+    result->add(k, f);
+  }
+}
+
+Result measure(const std::string& kalvero, const std::string& floor, const Directory& directory, int pairs) {
+  Result result;
+  for (int pair = 0; pair < pairs; ++pair) run_pair(kalvero, floor, directory, {&result});
+  std::filesystem::remove_all(directory.path);
   return result;
 }
 
@@ -117,19 +141,36 @@ int main(int argc, char** argv) {
 
   std::printf("%-28s %8s %11s %9s %7s %10s %9s\n", "directory", "entries", "kalvero ms", "floor ms", "ratio",
               "kalvero MiB", "floor MiB");
-  Result small = measure(kalvero, floor, workdir, 2500, 15, 0);
+  // The two sizes whose times are compared are measured in alternating
+  // blocks of pairs: within a block the directory stays warm, and a change
+  // in the machine's load shows in both sizes' blocks alike. The growth is
+  // the median over the rounds of the quotient of the blocks' medians.
+  Directory small_directory = prepare(kalvero, floor, workdir, 2500, 0);
+  Directory target_directory = prepare(kalvero, floor, workdir, 25000, 0);
+  Result small, target;
+  std::vector<double> growths, floor_growths;
+  for (int round = 0; round < 3; ++round) {
+    Result small_block, target_block;
+    for (int pair = 0; pair < 7; ++pair) run_pair(kalvero, floor, small_directory, {&small_block, &small});
+    for (int pair = 0; pair < 5; ++pair) run_pair(kalvero, floor, target_directory, {&target_block, &target});
+    growths.push_back(target_block.kalvero / small_block.kalvero);
+    floor_growths.push_back(target_block.floor / small_block.floor);
+  }
+  std::filesystem::remove_all(small_directory.path);
+  std::filesystem::remove_all(target_directory.path);
   print("shop", small);
-  Result target = measure(kalvero, floor, workdir, 25000, 11, 0);
   print("shop", target);
-  Result large_files = measure(kalvero, floor, workdir, 25000, 5, std::uint64_t{1} << 30);
+  Result large_files =
+      measure(kalvero, floor, prepare(kalvero, floor, workdir, 25000, std::uint64_t{1} << 30), 5);
   print("shop, part programs 1 GiB", large_files);
-  Result big = measure(kalvero, floor, workdir, 250000, 3, 0);
+  Result big = measure(kalvero, floor, prepare(kalvero, floor, workdir, 250000, 0), 3);
   print("shop", big);
 
-  double growth = target.kalvero / small.kalvero;
+  double growth = median(growths);
   double growth_big = big.kalvero / target.kalvero;
   double peak_mib = static_cast<double>(target.kalvero_kib) / 1024.0;
-  std::printf("\ngrowth 2,500 -> 25,000 entries: %.2f x (target at most 12)\n", growth);
+  std::printf("\ngrowth 2,500 -> 25,000 entries: %.2f x (target at most 12); the floor's: %.2f x\n", growth,
+              median(floor_growths));
   std::printf("growth 25,000 -> 250,000 entries: %.2f x\n", growth_big);
   bool met = true;
   auto check = [&met](bool ok, const char* what) {
