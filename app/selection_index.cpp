@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bitset>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 
 namespace app {

@@ -1,6 +1,5 @@
 #include "example/shop.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
